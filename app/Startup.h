@@ -1,0 +1,9 @@
+#pragma once
+
+namespace app {
+
+// What every run does before its first window: the classic style and the
+// classic fonts.
+void prepareToolkit();
+
+} // namespace app

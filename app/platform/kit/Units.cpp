@@ -1,0 +1,41 @@
+#include "Units.h"
+
+#include <QDir>
+#include <QFontDatabase>
+
+namespace kit {
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
+
+QFont classicFont(const QString& face, double points, bool bold)
+{
+    QFont font(face);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QFont defaultFont() { return classicFont(QStringLiteral("MS Sans Serif"), 8.25); }
+
+void loadClassicFonts()
+{
+    const QDir wineFonts(QStringLiteral("/usr/share/wine/fonts"));
+    const QStringList files{QStringLiteral("ms_sans_serif.ttf"), QStringLiteral("tahoma.ttf"),
+                            QStringLiteral("tahomabd.ttf"), QStringLiteral("fixedsys.ttf")};
+    for (const QString& file : files) {
+        if (wineFonts.exists(file))
+            QFontDatabase::addApplicationFont(wineFonts.filePath(file));
+    }
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"));
+}
+
+} // namespace kit
