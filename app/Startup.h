@@ -2,8 +2,8 @@
 
 namespace app {
 
-// What every run does before its first window: the classic style and the
-// classic fonts.
+// What every run does before its first window: the program's name, version
+// and icon, the classic style and the classic fonts.
 void prepareToolkit();
 
 } // namespace app
