@@ -82,7 +82,7 @@ void TestKit::whiteLineIsWhiteWhateverItsColour()
     kit::ClassicWindow window(QStringLiteral("Form1"), {100, 40}, kit::TitleButton::Minimize);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.setBackgroundColor(QColor(10, 20, 30));
-    new kit::LineControl(&window, QStringLiteral("Line1"), QLine(-16, 20, 99, 20), Qt::black,
+    new kit::LineControl(window.client(), QStringLiteral("Line1"), QLine(-16, 20, 99, 20), Qt::black,
                          kit::DrawMode::White);
     const QImage shown = grab(window);
     for (int x : {0, 50, 99})

@@ -3,17 +3,44 @@
 #include "Units.h"
 
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace kit {
 
+ClientArea::ClientArea(QWidget* window, QSize size) : QWidget(window)
+{
+    setObjectName(QStringLiteral("client"));
+    setFixedSize(size);
+}
+
+void ClientArea::setBackgroundPicture(const QPixmap& picture)
+{
+    m_background = picture;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent*)
+{
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
 ClassicWindow::ClassicWindow(const QString& name, QSize clientArea, TitleButtons buttons)
+    : m_client(new ClientArea(this, clientArea))
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(defaultFont());
-    setFixedSize(clientArea);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_client);
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint;
@@ -26,6 +53,16 @@ ClassicWindow::ClassicWindow(const QString& name, QSize clientArea, TitleButtons
     setWindowFlags(flags);
 }
 
+QMenuBar* ClassicWindow::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        layout()->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
 void ClassicWindow::makeCaptionless()
 {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -33,24 +70,10 @@ void ClassicWindow::makeCaptionless()
 
 void ClassicWindow::setBackgroundColor(const QColor& color)
 {
-    QPalette palette = this->palette();
+    QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, color);
-    setPalette(palette);
-    setAutoFillBackground(true);
-}
-
-void ClassicWindow::setBackgroundPicture(const QPixmap& picture)
-{
-    m_background = picture;
-    update();
-}
-
-void ClassicWindow::paintEvent(QPaintEvent*)
-{
-    if (m_background.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background);
+    m_client->setPalette(palette);
+    m_client->setAutoFillBackground(true);
 }
 
 void ClassicWindow::showEvent(QShowEvent* event)
