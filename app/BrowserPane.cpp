@@ -28,6 +28,9 @@ BrowserPane::BrowserPane(QWidget* parent, const QString& name, const QRect& geom
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
+    // The pane is the tab stop: the engine's own focus widget appears only
+    // once its first page has arrived.
+    setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_view);
 }
 
