@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QSlider>
 #include <QStatusBar>
+#include <QSignalSpy>
 #include <QTimer>
 
 struct FontSpec {
@@ -64,6 +65,7 @@ private slots:
     void clockText_data();
     void clockText();
     void clockSaysPleaseWaitUntilTheFirstTick();
+    void closingTheMainWindowLeavesOtherWindowsRunning();
 };
 
 void TestMainWindow::window()
