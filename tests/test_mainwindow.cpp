@@ -281,5 +281,21 @@ void TestMainWindow::clockSaysPleaseWaitUntilTheFirstTick()
     QTRY_COMPARE_WITH_TIMEOUT(time->text(), "1:05:09 PM", 3000);
 }
 
+void TestMainWindow::closingTheMainWindowLeavesOtherWindowsRunning()
+{
+    QSignalSpy programEnds(qApp, &QGuiApplication::lastWindowClosed);
+    auto form = loadedMainWindow();
+    form->show();
+    auto* gallery = new kit::ClassicWindow("frmAnzel", {634, 455}, kit::TitleButton::Close);
+    gallery->show();
+    QVERIFY(QTest::qWaitForWindowExposed(gallery));
+
+    form->close();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(programEnds.count(), 0);
+    gallery->close();
+    QTRY_COMPARE(programEnds.count(), 1);
+}
+
 TRELVANE_SHELL_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"
