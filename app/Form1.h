@@ -41,6 +41,12 @@ public:
     // creates, loads and shows the window as three steps.
     void load();
 
+    // Turns a picture box into a percentage bar: the value centred as a label,
+    // and a bar from the left edge to the value laid over it in NOT-XOR, so
+    // that the covered part of the label shows inverted. Every call repaints
+    // the whole box; it leaves AutoRedraw on, ScaleWidth 100 and DrawMode 10.
+    void updateprogress(kit::PictureBox& box, double value);
+
     // The menu item of that name ("Files", "Player", ...).
     QAction* action(const QString& name) const { return m_actions.value(name); }
 

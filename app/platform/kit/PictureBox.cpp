@@ -1,5 +1,8 @@
 #include "PictureBox.h"
 
+#include "AppError.h"
+#include "Units.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -12,6 +15,7 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const QRect& geomet
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
     clearToBackground();
+    resetScale();
 }
 
 QRect PictureBox::insideRect() const
@@ -40,6 +44,7 @@ void PictureBox::setBorder(Border border)
     m_border = border;
     fitToPicture();
     clearToBackground();
+    resetScale();
     update();
 }
 
@@ -72,7 +77,76 @@ void PictureBox::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (m_image.size() != insideRect().size())
         clearToBackground();
+    resetScale();
 }
+
+void PictureBox::resetScale()
+{
+    m_scaleWidth = insideRect().width() * twipsPerPixel;
+    m_scaleHeight = insideRect().height() * twipsPerPixel;
+}
+
+void PictureBox::Cls()
+{
+    clearToBackground();
+    m_currentX = 0;
+    m_currentY = 0;
+}
+
+void PictureBox::setScaleWidth(double units)
+{
+    if (units == 0)
+        throw platform::AppError(platform::ErrorCode::InvalidCall, objectName());
+    m_scaleWidth = units;
+}
+
+void PictureBox::setDrawMode(int mode)
+{
+    if (mode < 1 || mode > 16)
+        throw platform::AppError(platform::ErrorCode::InvalidCall, objectName());
+    m_drawMode = static_cast<kit::DrawMode>(mode);
+}
+
+int PictureBox::toPixelX(double x) const { return qRound(x * insideRect().width() / m_scaleWidth); }
+
+int PictureBox::toPixelY(double y) const { return qRound(y * insideRect().height() / m_scaleHeight); }
+
+double PictureBox::TextWidth(const QString& text) const
+{
+    return QFontMetrics(font()).horizontalAdvance(text) * m_scaleWidth / insideRect().width();
+}
+
+double PictureBox::TextHeight(const QString&) const
+{
+    return QFontMetrics(font()).height() * m_scaleHeight / insideRect().height();
+}
+
+void PictureBox::Print(const QString& text)
+{
+    QFont drawn = font();
+    drawn.setStyleStrategy(QFont::NoAntialias);
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(drawn);
+    painter.setPen(m_foreColor);
+    painter.drawText(QPoint(toPixelX(m_currentX), toPixelY(m_currentY) + QFontMetrics(drawn).ascent()), text);
+    m_currentX = 0;
+    m_currentY += TextHeight(text);
+}
+
+void PictureBox::LineBoxFilled(double x1, double y1, double x2, double y2)
+{
+    const QRect box = QRect(QPoint(toPixelX(x1), toPixelY(y1)), QPoint(toPixelX(x2), toPixelY(y2)))
+                          .normalized()
+                          .adjusted(0, 0, -1, -1);
+    if (box.isEmpty())
+        return;
+    QPainter painter(&m_image);
+    if (applyDrawMode(painter, m_drawMode))
+        painter.fillRect(box, m_foreColor);
+}
+
+void PictureBox::Refresh() { repaint(); }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
