@@ -3,10 +3,13 @@
 #include "Artwork.h"
 #include "BrowserPane.h"
 #include "ErrorGuard.h"
+#include "GallerySet.h"
+#include "GalleryWindow.h"
 #include "Label.h"
 #include "LineControl.h"
 #include "MultimediaControl.h"
 #include "PictureBox.h"
+#include "PictureExport.h"
 #include "ProgramStarter.h"
 #include "Services.h"
 #include "Units.h"
@@ -195,6 +198,7 @@ void Form1::buildControls()
 
     auto* exportBar = new kit::PictureBox(area, QStringLiteral("Picture7"), twipsRect(2400, 3240, 2055, 255));
     exportBar->setPicture(strip);
+    m_exportBar = exportBar;
     limeLabel(area, "Label6", twipsRect(2520, 3600, 1815, 255), QStringLiteral("Initializing %"), headingFont);
     limeLabel(area, "Label3", twipsRect(240, 3840, 1695, 255), QStringLiteral(" 0    50   100"), headingFont);
     auto* audioBar = new kit::PictureBox(area, QStringLiteral("Picture1"), twipsRect(2400, 3840, 2055, 255));
@@ -285,6 +289,18 @@ void Form1::wireCommands()
             platform::guarded([] { startLauncher(QStringLiteral("Update.exe")); }));
     connect(action(QStringLiteral("Read")), &QAction::triggered, this, platform::guarded([this] { onRead(); }));
     connect(action(QStringLiteral("Exit")), &QAction::triggered, this, [] { kit::endProgram(); });
+
+    for (const gallery::GalleryEntry& entry : gallery::GallerySet::entries()) {
+        connect(action(entry.menuItem), &QAction::triggered, this, platform::guarded([entry] {
+                    kit::WindowRegistry::instance().open(entry.window,
+                                                         [entry] { return new gallery::GalleryWindow(entry); });
+                }));
+    }
+    connect(action(QStringLiteral("Files")), &QAction::triggered, this, platform::guarded([this] {
+                gallery::exportPictures({[this](const QColor& c) { m_exportBar->setForeColor(c); },
+                                         [this](int percent) { updateprogress(*m_exportBar, percent); },
+                                         [this] { m_exportBar->Cls(); }});
+            }));
 }
 
 void Form1::keepMenuShortcutsAheadOfEditing(QLineEdit* box)

@@ -65,6 +65,7 @@ private:
     BrowserPane* m_browser = nullptr;
     QLineEdit* m_urlBox = nullptr;
     kit::Label* m_time = nullptr;
+    kit::PictureBox* m_exportBar = nullptr;
     QTimer* m_timer = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "Services.h"
 
+#include "DefaultPrinter.h"
 #include "FileCopier.h"
 #include "MessageBox.h"
 #include "PictureLoader.h"
@@ -22,7 +23,8 @@ Services::Services()
     : m_messageBox(std::make_unique<QtMessageBox>()),
       m_fileCopier(std::make_unique<AtomicFileCopier>()),
       m_pictureLoader(std::make_unique<FilePictureLoader>()),
-      m_programStarter(std::make_unique<HostProgramStarter>())
+      m_programStarter(std::make_unique<HostProgramStarter>()),
+      m_printer(std::make_unique<DefaultPrinter>())
 {
 }
 
@@ -52,6 +54,11 @@ std::unique_ptr<PictureLoader> Services::replace(std::unique_ptr<PictureLoader> 
 std::unique_ptr<ProgramStarter> Services::replace(std::unique_ptr<ProgramStarter> service)
 {
     return swapIn(m_programStarter, std::move(service));
+}
+
+std::unique_ptr<PrinterService> Services::replace(std::unique_ptr<PrinterService> service)
+{
+    return swapIn(m_printer, std::move(service));
 }
 
 } // namespace platform
