@@ -175,16 +175,13 @@ void AtomicFileCopier::copy(const QString& source, const QString& target)
         // Keeping the old owner is a courtesy; the content is what counts.
     }
 
-    if (::fsync(pending.fd()) != 0 || pending.descriptor().close() != 0)
+    // The data (and the size that reads it back) is on disk before the
+    // rename, so the target is either the old file or the whole new one.
+    if (::fdatasync(pending.fd()) != 0 || pending.descriptor().close() != 0)
         throw AppError::fromErrno(errno, target);
     if (::rename(pending.path(), encodedTarget.constData()) != 0)
         throw AppError::fromErrno(errno, target);
     pending.markCommitted();
-
-    // The rename itself is durable once the folder is on disk.
-    FileDescriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY));
-    if (dir.valid())
-        ::fsync(dir.get());
 }
 
 } // namespace platform
