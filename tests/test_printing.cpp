@@ -26,7 +26,7 @@ QStringList pdfs() { return QDir(pdfFolder()).entryList({"*.pdf"}, QDir::Files, 
 QString newPdf(const QStringList& before)
 {
     QString found;
-    QTest::qWaitFor([&] {
+    const bool arrived = QTest::qWaitFor([&] {
         for (const QString& name : pdfs())
             if (!before.contains(name)) {
                 QFile file(pdfFolder() + "/" + name);
@@ -37,7 +37,7 @@ QString newPdf(const QStringList& before)
             }
         return false;
     }, 60000);
-    return found;
+    return arrived ? found : QString();
 }
 
 QImage renderAt96Dpi(const QString& pdf)
