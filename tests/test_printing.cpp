@@ -12,13 +12,21 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <pwd.h>
+#include <unistd.h>
+
 using gallery::GallerySet;
 using gallery::GalleryWindow;
 
 namespace {
 
-// cups-pdf writes each job as a PDF into the job owner's ~/PDF.
-QString pdfFolder() { return QDir::homePath() + "/PDF"; }
+// cups-pdf writes each job as a PDF into ~/PDF of the job's owner, whose
+// home it takes from the password database rather than from $HOME.
+QString pdfFolder()
+{
+    const passwd* owner = getpwuid(getuid());
+    return QString::fromLocal8Bit(owner ? owner->pw_dir : qgetenv("HOME").constData()) + "/PDF";
+}
 
 QStringList pdfs() { return QDir(pdfFolder()).entryList({"*.pdf"}, QDir::Files, QDir::Name); }
 
