@@ -3,6 +3,7 @@
 #include "GalleryFixture.h"
 #include "PictureBox.h"
 #include "ScriptedMessageBox.h"
+#include "ScriptedServices.h"
 #include "ServiceSwap.h"
 #include "ShellTestMain.h"
 
@@ -29,6 +30,7 @@ class TestExport final : public QObject {
 private slots:
     void answers_data();
     void answers();
+    void aFailedCopyKeepsTheCopiesBeforeIt();
 };
 
 void TestExport::answers_data()
@@ -128,6 +130,31 @@ void TestExport::answers()
         QCOMPARE(answers->asked().last().icon, platform::Icon::Information);
         QCOMPARE(answers->asked().last().buttons, platform::Buttons::Ok);
     }
+}
+
+void TestExport::aFailedCopyKeepsTheCopiesBeforeIt()
+{
+    InstallationFolder installation;
+    ServiceSwap<ScriptedFileCopier> copier(std::make_unique<ScriptedFileCopier>(20));
+    ServiceSwap<ScriptedMessageBox> answers(
+        std::make_unique<ScriptedMessageBox>(QList<Answer>{Answer::Yes, Answer::Yes, Answer::Ok}));
+    app::Form1::Options options;
+    options.startPage = "about:blank";
+    app::Form1 form(options);
+    form.setAttribute(Qt::WA_DeleteOnClose, false);
+    form.load();
+
+    form.action("Files")->trigger();
+
+    // The copies go in gallery and picture order; the 20th is Tavi's fourth.
+    QCOMPARE(copier->copies().size(), 20);
+    QCOMPARE(copier->copies()[0], qMakePair(QString("Pictures\\Anzel\\Anzel.vyp"), QString("Converted\\Anzel.jpg")));
+    QCOMPARE(copier->copies()[16], qMakePair(QString("Pictures\\Tavi\\Tavi.vyp"), QString("Converted\\Tavi.jpg")));
+    QCOMPARE(copier->copies()[19], qMakePair(QString("Pictures\\Tavi\\Tavi4.vyp"), QString("Converted\\Tavi4.jpg")));
+    QCOMPARE(QDir(installation.path("Converted")).entryList(QDir::Files).size(), 19);
+    QCOMPARE(answers->asked().size(), 3);
+    QVERIFY2(answers->asked().last().text.contains("Disk full"), qPrintable(answers->asked().last().text));
+    QVERIFY(answers->asked().last().text.contains("Converted\\Tavi4.jpg"));
 }
 
 TRELVANE_SHELL_TEST_MAIN(TestExport)

@@ -3,6 +3,7 @@
 #include "GalleryWindow.h"
 #include "PictureBox.h"
 #include "ScriptedMessageBox.h"
+#include "ScriptedServices.h"
 #include "ServiceSwap.h"
 #include "ShellTestMain.h"
 #include "Artwork.h"
@@ -32,6 +33,7 @@ class TestGalleryWindow final : public QObject {
 private slots:
     void sixWindows_data();
     void sixWindows();
+    void everyClickReadsTheFileAgainAndPrintSendsThePictureShown();
     void missingPictureIsReportedAndTheBoxKept();
     void namesMatchWhateverTheirCaseOnDisk();
     void viewMenuOpensOneFreshWindow();
@@ -86,6 +88,27 @@ void TestGalleryWindow::sixWindows()
         QCOMPARE(gallery.viewer()->pos(), QPoint(128, 24));
         QCOMPARE(gallery.viewer()->image(), expected);
     }
+}
+
+void TestGalleryWindow::everyClickReadsTheFileAgainAndPrintSendsThePictureShown()
+{
+    InstallationFolder installation;
+    ServiceSwap<RecordingPictureLoader> loader(std::make_unique<RecordingPictureLoader>());
+    ServiceSwap<RecordingPrinter> printer(std::make_unique<RecordingPrinter>());
+    GalleryWindow gallery(*GallerySet::byWindow("frmLioriel"));
+    gallery.setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* print = gallery.findChild<QPushButton*>("Print6");
+
+    QTest::mouseClick(print, Qt::LeftButton);
+    for (int k : {10, 10, 1})
+        QTest::mouseClick(gallery.findChild<QPushButton*>(QStringLiteral("Command%1").arg(k)), Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);
+
+    QCOMPARE(loader->paths(), (QStringList{"Pictures\\Lioriel\\Lioriel10.vyp", "Pictures\\Lioriel\\Lioriel10.vyp",
+                                           "Pictures\\Lioriel\\Lioriel.vyp"}));
+    QCOMPARE(printer->printed().size(), 2);
+    QCOMPARE(asShown(printer->printed()[0].first), asShown(resources::assetImage("artBackground")));
+    QCOMPARE(asShown(printer->printed()[1].first), fileOf(gallery.entry(), 1));
 }
 
 void TestGalleryWindow::missingPictureIsReportedAndTheBoxKept()
