@@ -4,13 +4,13 @@
 //   bench_gallery DATA_DIR    the generated installation data (build/resources/data)
 #include "BrowserPane.h"
 #include "FileCopier.h"
+#include "FolderCopy.h"
 #include "GallerySet.h"
 #include "GalleryWindow.h"
 #include "PictureBox.h"
 #include "Startup.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImageWriter>
 #include <QLinearGradient>
@@ -28,17 +28,6 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
 }
 
 // A photograph-sized picture in place of picture 2 of the first gallery.

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
+#include "FolderCopy.h"
+
 #include <QTemporaryDir>
 
 // A fresh installation folder for a test: the generated gallery pictures
@@ -22,17 +21,6 @@ public:
     QString path(const QString& relative) const { return m_dir.filePath(relative); }
 
 private:
-    static void copyTree(const QString& from, const QString& to)
-    {
-        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = to + source.mid(from.size());
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-        }
-    }
-
     QString m_old;
     QTemporaryDir m_dir;
 };

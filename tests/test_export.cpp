@@ -88,13 +88,9 @@ void TestExport::answers()
         old.write("an earlier, different file");
     }
     ServiceSwap<ScriptedMessageBox> answers(std::make_unique<ScriptedMessageBox>(script));
-    app::Form1::Options options;
-    options.startPage = "about:blank";
-    app::Form1 form(options);
-    form.setAttribute(Qt::WA_DeleteOnClose, false);
-    form.load();
+    const auto form = loadedMainWindow();
 
-    form.action("Files")->trigger();
+    form->action("Files")->trigger();
 
     QCOMPARE(answers->asked().size(), boxes.size());
     for (int i = 0; i < boxes.size(); ++i) {
@@ -124,7 +120,7 @@ void TestExport::answers()
 
     if (galleriesCopied == 5) {
         const QImage strip = resources::assetImage("artProgressStrip").convertToFormat(QImage::Format_RGB32);
-        auto* bar = form.client()->findChild<kit::PictureBox*>("Picture7");
+        auto* bar = form->client()->findChild<kit::PictureBox*>("Picture7");
         QCOMPARE(bar->image(), strip.copy(0, 0, 133, 13));
         QVERIFY2(bar->AutoRedraw() && bar->ScaleWidth() == 100, "the animation ran on the export bar");
         QCOMPARE(answers->asked().last().icon, platform::Icon::Information);
@@ -138,13 +134,9 @@ void TestExport::aFailedCopyKeepsTheCopiesBeforeIt()
     ServiceSwap<ScriptedFileCopier> copier(std::make_unique<ScriptedFileCopier>(20));
     ServiceSwap<ScriptedMessageBox> answers(
         std::make_unique<ScriptedMessageBox>(QList<Answer>{Answer::Yes, Answer::Yes, Answer::Ok}));
-    app::Form1::Options options;
-    options.startPage = "about:blank";
-    app::Form1 form(options);
-    form.setAttribute(Qt::WA_DeleteOnClose, false);
-    form.load();
+    const auto form = loadedMainWindow();
 
-    form.action("Files")->trigger();
+    form->action("Files")->trigger();
 
     // The copies go in gallery and picture order; the 20th is Tavi's fourth.
     QCOMPARE(copier->copies().size(), 20);

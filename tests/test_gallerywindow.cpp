@@ -145,14 +145,10 @@ void TestGalleryWindow::namesMatchWhateverTheirCaseOnDisk()
 void TestGalleryWindow::viewMenuOpensOneFreshWindow()
 {
     InstallationFolder installation;
-    app::Form1::Options options;
-    options.startPage = "about:blank";
-    app::Form1 form(options);
-    form.setAttribute(Qt::WA_DeleteOnClose, false);
-    form.load();
+    const auto form = loadedMainWindow();
 
-    form.action("Picture6")->trigger();
-    form.action("Picture6")->trigger();
+    form->action("Picture6")->trigger();
+    form->action("Picture6")->trigger();
     int open = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         open += window->objectName() == "frmGroup" && window->isVisible();
@@ -166,7 +162,7 @@ void TestGalleryWindow::viewMenuOpensOneFreshWindow()
     group->close();
     QTRY_VERIFY(closed.isNull());
 
-    form.action("Picture6")->trigger();
+    form->action("Picture6")->trigger();
     auto* fresh = qobject_cast<GalleryWindow*>(kit::WindowRegistry::instance().find("frmGroup"));
     QVERIFY(fresh);
     QCOMPARE(fresh->viewer()->image(), asShown(resources::assetImage("artBackground")));

@@ -48,11 +48,7 @@ private:
 
 std::unique_ptr<app::Form1> shownMainWindow()
 {
-    app::Form1::Options options;
-    options.startPage = "about:blank";
-    auto form = std::make_unique<app::Form1>(options);
-    form->setAttribute(Qt::WA_DeleteOnClose, false);
-    form->load();
+    auto form = loadedMainWindow();
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))

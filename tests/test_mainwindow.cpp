@@ -38,18 +38,6 @@ QStringList liveMenuTree(const QMenu* menu, int depth)
     return lines;
 }
 
-std::unique_ptr<app::Form1> loadedMainWindow(app::TimeSource now = {})
-{
-    app::Form1::Options options;
-    options.startPage = "about:blank";
-    if (now)
-        options.now = now;
-    auto form = std::make_unique<app::Form1>(options);
-    form->setAttribute(Qt::WA_DeleteOnClose, false);
-    form->load();
-    return form;
-}
-
 } // namespace
 
 class TestMainWindow final : public QObject {
@@ -272,7 +260,9 @@ void TestMainWindow::clockText()
 
 void TestMainWindow::clockSaysPleaseWaitUntilTheFirstTick()
 {
-    auto form = loadedMainWindow([] { return QDateTime(QDate(2001, 5, 18), QTime(13, 5, 9)); });
+    app::Form1::Options fixedTime;
+    fixedTime.now = [] { return QDateTime(QDate(2001, 5, 18), QTime(13, 5, 9)); };
+    auto form = loadedMainWindow(fixedTime);
     auto* time = form->client()->findChild<QLabel*>("lblTime");
     auto* timer = form->findChild<QTimer*>("Timer1");
     QCOMPARE(time->text(), "Please Wait...");

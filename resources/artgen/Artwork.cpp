@@ -3,8 +3,6 @@
 #include "Encoders.h"
 #include "Sketch.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -276,12 +274,7 @@ QByteArray jpegNear(const QImage& image, int wantedBytes)
 {
     QByteArray best;
     for (int quality = 5; quality <= 95; ++quality) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "jpeg");
-        writer.setQuality(quality);
-        writer.write(image.convertToFormat(QImage::Format_RGB32));
+        const QByteArray bytes = encodeJpeg(image, quality);
         if (best.isEmpty() || qAbs(bytes.size() - wantedBytes) < qAbs(best.size() - wantedBytes))
             best = bytes;
     }

@@ -1,6 +1,7 @@
 #include "Encoders.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QtEndian>
 
 namespace artgen {
@@ -126,6 +127,17 @@ int nearestIndex(const QList<QRgb>& palette, QRgb colour)
         }
     }
     return best;
+}
+
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(image.convertToFormat(QImage::Format_RGB32));
+    return bytes;
 }
 
 QByteArray encodeBmp24(const QImage& source)

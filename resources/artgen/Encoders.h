@@ -16,6 +16,9 @@ QList<QRgb> cubePalette();
 // The palette entry nearest to a colour (ties go to the lower index).
 int nearestIndex(const QList<QRgb>& palette, QRgb colour);
 
+// A baseline JFIF JPEG at the given quality.
+QByteArray encodeJpeg(const QImage& image, int quality);
+
 // A Windows bitmap, uncompressed, BITMAPINFOHEADER, bottom-up rows.
 QByteArray encodeBmp24(const QImage& image);
 QByteArray encodeBmp8(const QImage& image, const QList<QRgb>& palette);

@@ -5,7 +5,6 @@
 #include "Sketch.h"
 
 #include <QBuffer>
-#include <QImageWriter>
 #include <QLinearGradient>
 #include <QtMath>
 
@@ -53,17 +52,6 @@ QSize pictureSize(int k)
     case 15: return {320, 300};
     default: return {520, 520};
     }
-}
-
-QByteArray jpeg(const QImage& image, int quality)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(quality);
-    writer.write(image.convertToFormat(QImage::Format_RGB32));
-    return bytes;
 }
 
 QImage galleryPicture(int gallery, const GalleryLook& look, int k)
@@ -140,7 +128,7 @@ QList<DataFile> drawGalleryPictures()
         const GalleryLook& look = galleryLooks()[g];
         for (int k = 1; k <= 16; ++k)
             files.append({QStringLiteral("Pictures/%1/%2.vyp").arg(look.folder, numbered(look.folder, k)),
-                          jpeg(galleryPicture(g + 1, look, k), 88)});
+                          encodeJpeg(galleryPicture(g + 1, look, k), 88)});
     }
     return files;
 }
