@@ -42,7 +42,8 @@ struct MenuEntry {
     QList<MenuEntry> children;
 };
 
-// The menu tree, top to bottom. "-" items are separators.
+// The menu tree, top to bottom. "-" items are separators; the gallery items
+// (no caption here) take their captions and shortcuts from the gallery set.
 const QList<MenuEntry>& menuTree()
 {
     static const QList<MenuEntry> tree{
@@ -59,14 +60,14 @@ const QList<MenuEntry>& menuTree()
             {"Exit", "E&xit", "Ctrl+X", {}},
         }},
         {"Change", "&View", "", {
-            {"Picture", "Anz&el's Gallery", "Ctrl+A", {}},
-            {"Picture2", "&Tavi's Gallery", "Ctrl+G", {}},
+            {"Picture", nullptr, nullptr, {}},
+            {"Picture2", nullptr, nullptr, {}},
             {"Line4", "-", "", {}},
-            {"Picture3", "&Idra.V's Gallery", "Ctrl+M", {}},
-            {"Picture4", "I&dra.R's Gallery", "Ctrl+L", {}},
+            {"Picture3", nullptr, nullptr, {}},
+            {"Picture4", nullptr, nullptr, {}},
             {"Line5", "-", "", {}},
-            {"Picture5", "Li&oriel's Gallery", "Ctrl+T", {}},
-            {"Picture6", "G&roup Gallery", "Ctrl+R", {}},
+            {"Picture5", nullptr, nullptr, {}},
+            {"Picture6", nullptr, nullptr, {}},
             {"Line6", "-", "", {}},
             {"Startshut", "&Start Up/Shut Down Screens...", "Ctrl+S", {}},
         }},
@@ -91,6 +92,10 @@ void addEntries(QMenu* menu, const QList<MenuEntry>& entries, QHash<QString, QAc
             submenu->setObjectName(name);
             addEntries(submenu, entry.children, actions);
             action = submenu->menuAction();
+        } else if (const auto* gallery = gallery::GallerySet::byMenuItem(name); !entry.caption && gallery) {
+            action = menu->addAction(gallery->menuCaption);
+            action->setShortcut(gallery->menuShortcut);
+            action->setShortcutContext(Qt::WindowShortcut);
         } else if (qstrcmp(entry.caption, "-") == 0) {
             action = menu->addSeparator();
             action->setText(QStringLiteral("-"));
