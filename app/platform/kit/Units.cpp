@@ -14,7 +14,11 @@ QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
 
 QFont classicFont(const QString& face, double points, bool bold)
 {
-    QFont font(face);
+    // The free "MS Sans Serif" is a bitmap face whose one usable strike is
+    // the classic 8 pt; larger sizes are drawn, as later Windows draws them,
+    // with its scalable successor.
+    const bool beyondTheBitmap = face == QLatin1String("MS Sans Serif") && points > 9;
+    QFont font(beyondTheBitmap ? QStringLiteral("Microsoft Sans Serif") : face);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setStyleStrategy(QFont::NoAntialias);
@@ -34,6 +38,7 @@ void loadClassicFonts()
             QFontDatabase::addApplicationFont(wineFonts.filePath(file));
     }
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"));
 }

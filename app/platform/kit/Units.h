@@ -20,7 +20,8 @@ QPoint twipsPoint(int x, int y);
 inline QColor rgb(int red, int green, int blue) { return QColor(red, green, blue); }
 
 // A font as the classic toolkit drew it: the given face, size and weight,
-// without anti-aliasing.
+// without anti-aliasing. "MS Sans Serif" above 9 pt becomes its scalable
+// successor "Microsoft Sans Serif".
 QFont classicFont(const QString& face, double points, bool bold = false);
 // "MS Sans Serif" 8.25 pt, the font of every window that names none.
 QFont defaultFont();
