@@ -36,6 +36,7 @@ private slots:
     void everyClickReadsTheFileAgainAndPrintSendsThePictureShown();
     void missingPictureIsReportedAndTheBoxKept();
     void namesMatchWhateverTheirCaseOnDisk();
+    void aLargePictureIsCutAtTheWindowsEdges();
     void viewMenuOpensOneFreshWindow();
 };
 
@@ -140,6 +141,26 @@ void TestGalleryWindow::namesMatchWhateverTheirCaseOnDisk()
     gallery.setAttribute(Qt::WA_DeleteOnClose, false);
     QTest::mouseClick(gallery.findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(gallery.viewer()->image(), asShown(QImage(installation.path("pictures/anzel/ANZEL.VYP"))));
+}
+
+void TestGalleryWindow::aLargePictureIsCutAtTheWindowsEdges()
+{
+    InstallationFolder installation;
+    GalleryWindow gallery(*GallerySet::byWindow("frmIdrar"));
+    gallery.setAttribute(Qt::WA_DeleteOnClose, false);
+    gallery.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+    const QSize windowSize = gallery.size();
+    QTest::mouseClick(gallery.findChild<QPushButton*>("Command12"), Qt::LeftButton);
+    const QImage picture = fileOf(gallery.entry(), 12);
+    QVERIFY(picture.width() > 506 && picture.height() > 431);
+
+    QCOMPARE(gallery.size(), windowSize);
+    const QImage shown = gallery.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(634, 455));
+    // The picture starts inside the box's 2-pixel border at 130, 26 and runs
+    // past the client area's right and bottom edges.
+    QCOMPARE(shown.copy(130, 26, 504, 429), picture.copy(0, 0, 504, 429));
 }
 
 void TestGalleryWindow::viewMenuOpensOneFreshWindow()
