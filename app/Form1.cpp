@@ -218,20 +218,16 @@ void Form1::buildControls()
     calendar->setSelectedDate(QDate(2001, 5, 18));
     calendar->setCurrentPage(2001, 5);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    QPalette calendarColours = calendar->palette();
-    calendarColours.setColor(QPalette::Highlight, QColor(128, 128, 255));
-    calendarColours.setColor(QPalette::HighlightedText, Qt::white);
-    calendarColours.setColor(QPalette::Base, Qt::white);
-    calendar->setPalette(calendarColours);
+    kit::setColour(calendar, QPalette::Highlight, QColor(128, 128, 255));
+    kit::setColour(calendar, QPalette::HighlightedText, Qt::white);
+    kit::setColour(calendar, QPalette::Base, Qt::white);
 
     m_urlBox = new QLineEdit(QStringLiteral("Type URL here!"), area);
     m_urlBox->setObjectName(QStringLiteral("Text1"));
     m_urlBox->setGeometry(twipsRect(120, 4200, 3735, 285));
     m_urlBox->setFont(kit::classicFont(QStringLiteral("Lucida Console"), 9, true));
-    QPalette urlColours = m_urlBox->palette();
-    urlColours.setColor(QPalette::Text, QColor(255, 128, 0));
-    urlColours.setColor(QPalette::Base, Qt::black);
-    m_urlBox->setPalette(urlColours);
+    kit::setColour(m_urlBox, QPalette::Text, QColor(255, 128, 0));
+    kit::setColour(m_urlBox, QPalette::Base, Qt::black);
     keepMenuShortcutsAheadOfEditing(m_urlBox);
 
     auto* go = new QPushButton(QStringLiteral("&Go"), area);

@@ -70,9 +70,7 @@ void ClassicWindow::makeCaptionless()
 
 void ClassicWindow::setBackgroundColor(const QColor& color)
 {
-    QPalette palette = m_client->palette();
-    palette.setColor(QPalette::Window, color);
-    m_client->setPalette(palette);
+    setColour(m_client, QPalette::Window, color);
     m_client->setAutoFillBackground(true);
 }
 

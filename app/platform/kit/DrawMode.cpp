@@ -2,43 +2,38 @@
 
 namespace kit {
 
+namespace {
+
+// The composition for each mode, in Windows order from R2_BLACK (1).
+constexpr QPainter::CompositionMode compositionFor[] = {
+    QPainter::RasterOp_ClearDestination,           // 1 Black
+    QPainter::RasterOp_NotSourceAndNotDestination, // 2 NotMergePen
+    QPainter::RasterOp_NotSourceAndDestination,    // 3 MaskNotPen
+    QPainter::RasterOp_NotSource,                  // 4 NotCopyPen
+    QPainter::RasterOp_SourceAndNotDestination,    // 5 MaskPenNot
+    QPainter::RasterOp_NotDestination,             // 6 Invert
+    QPainter::RasterOp_SourceXorDestination,       // 7 XorPen
+    QPainter::RasterOp_NotSourceOrNotDestination,  // 8 NotMaskPen
+    QPainter::RasterOp_SourceAndDestination,       // 9 MaskPen
+    QPainter::RasterOp_NotSourceXorDestination,    // 10 NotXorPen
+    QPainter::CompositionMode_DestinationOver,     // 11 Nop: never drawn
+    QPainter::RasterOp_NotSourceOrDestination,     // 12 MergeNotPen
+    QPainter::CompositionMode_Source,              // 13 CopyPen
+    QPainter::RasterOp_SourceOrNotDestination,     // 14 MergePenNot
+    QPainter::RasterOp_SourceOrDestination,        // 15 MergePen
+    QPainter::RasterOp_SetDestination,             // 16 White
+};
+
+} // namespace
+
 bool applyDrawMode(QPainter& painter, DrawMode mode)
 {
     // Qt's raster operations work on whole pixels and keep them opaque,
     // which is what the Windows modes do on a colour surface.
+    if (mode == DrawMode::Nop)
+        return false;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    switch (mode) {
-    case DrawMode::Black: painter.setCompositionMode(QPainter::RasterOp_ClearDestination); break;
-    case DrawMode::NotMergePen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceAndNotDestination);
-        break;
-    case DrawMode::MaskNotPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceAndDestination);
-        break;
-    case DrawMode::NotCopyPen: painter.setCompositionMode(QPainter::RasterOp_NotSource); break;
-    case DrawMode::MaskPenNot:
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);
-        break;
-    case DrawMode::Invert: painter.setCompositionMode(QPainter::RasterOp_NotDestination); break;
-    case DrawMode::XorPen: painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case DrawMode::NotMaskPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceOrNotDestination);
-        break;
-    case DrawMode::MaskPen: painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    case DrawMode::NotXorPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        break;
-    case DrawMode::Nop: return false;
-    case DrawMode::MergeNotPen:
-        painter.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
-        break;
-    case DrawMode::CopyPen: painter.setCompositionMode(QPainter::CompositionMode_Source); break;
-    case DrawMode::MergePenNot:
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrNotDestination);
-        break;
-    case DrawMode::MergePen: painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-    case DrawMode::White: painter.setCompositionMode(QPainter::RasterOp_SetDestination); break;
-    }
+    painter.setCompositionMode(compositionFor[static_cast<int>(mode) - 1]);
     return true;
 }
 

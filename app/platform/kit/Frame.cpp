@@ -1,5 +1,7 @@
 #include "Frame.h"
 
+#include "Units.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <qdrawutil.h>
@@ -22,16 +24,12 @@ void Frame::setCaption(const QString& caption)
 
 void Frame::setBackColor(const QColor& color)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
-    setPalette(palette);
+    setColour(this, QPalette::Window, color);
 }
 
 void Frame::setForeColor(const QColor& color)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
-    setPalette(palette);
+    setColour(this, QPalette::WindowText, color);
 }
 
 void Frame::setBorderVisible(bool on)

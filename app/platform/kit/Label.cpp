@@ -1,5 +1,7 @@
 #include "Label.h"
 
+#include "Units.h"
+
 namespace kit {
 
 Label::Label(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption)
@@ -18,16 +20,12 @@ Label::Label(QWidget* parent, const QString& name, const QRect& geometry, const 
 
 void Label::setForeColor(const QColor& color)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
-    setPalette(palette);
+    setColour(this, QPalette::WindowText, color);
 }
 
 void Label::setBackColor(const QColor& color)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
-    setPalette(palette);
+    setColour(this, QPalette::Window, color);
     setAttribute(Qt::WA_TranslucentBackground, false);
     setAutoFillBackground(true);
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QWidget>
 
 namespace kit {
 
@@ -11,6 +12,13 @@ QRect twipsRect(int left, int top, int width, int height)
 }
 
 QPoint twipsPoint(int x, int y) { return {px(x), px(y)}; }
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
 
 QFont classicFont(const QString& face, double points, bool bold)
 {

@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+
+class QWidget;
 
 // The design units of the classic toolkit: twips for geometry, RGB colours,
 // fonts by face, point size and weight.
@@ -18,6 +21,8 @@ QRect twipsRect(int left, int top, int width, int height);
 QPoint twipsPoint(int x, int y);
 
 inline QColor rgb(int red, int green, int blue) { return QColor(red, green, blue); }
+// Gives a widget one colour of its own, keeping the rest of its palette.
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 // A font as the classic toolkit drew it: the given face, size and weight,
 // without anti-aliasing. "MS Sans Serif" above 9 pt becomes its scalable
